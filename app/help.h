@@ -1,0 +1,4 @@
+#pragma once
+
+extern const char* const HelpText;
+extern const char* const HelpCaption;

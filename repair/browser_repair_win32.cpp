@@ -1,0 +1,9 @@
+#include "repair/browser_repair.h"
+
+void RepairBrowser()
+{
+}
+
+void RemoveBrowserScript()
+{
+}

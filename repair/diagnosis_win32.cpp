@@ -1,0 +1,5 @@
+#include "repair/diagnosis.h"
+
+void StartupDiagnosis()
+{
+}

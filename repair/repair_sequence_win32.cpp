@@ -1,0 +1,5 @@
+#include "repair/repair_sequence.h"
+
+void RepairSequence()
+{
+}
