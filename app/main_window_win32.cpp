@@ -4,6 +4,7 @@
 
 #include "app/icons.h"
 #include "app/label.h"
+#include "app/main_thread.h"
 #include "app/window_destroying.h"
 
 HFONT DefaultFont = nullptr;
@@ -14,14 +15,17 @@ const char* const MainWindowClassName = "QuorvanMainWindow";
 // The balloon tip and the timer are components without a face: hidden
 // windows that hold their place in the window like the other controls.
 const char* const ComponentClassName = "QuorvanComponent";
+// Carries a MainThreadTask (wParam) and its value (lParam).
+constexpr UINT RunTaskMessage = WM_APP + 1;
 
-HWND gMainWindow = nullptr;
+std::atomic<HWND> gMainWindow{nullptr};
 // Read by the diagnosis thread too.
 std::atomic<HWND> gControls[ControlCount] = {};
 HFONT gLabelFont = nullptr;
 HICON gWindowIcon = nullptr;
 HICON gButtonIcon = nullptr;
 WNDPROC gButtonProc = nullptr;
+WNDPROC gGroupBoxProc = nullptr;
 
 bool ControlOfWindow(HWND window, Control* control)
 {
@@ -40,6 +44,19 @@ LRESULT CALLBACK CheckBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     if (message == WM_LBUTTONDOWN && ControlOfWindow(box, &control))
         RaiseControlEvent(control, ControlEvent::LeftButtonPressed);
     return CallWindowProcA(gButtonProc, box, message, wParam, lParam);
+}
+
+// A group box paints only its frame and title; with the main window clipping
+// its children, nothing else would fill the inside.
+LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_ERASEBKGND) {
+        RECT client;
+        GetClientRect(box, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
+    return CallWindowProcA(gGroupBoxProc, box, message, wParam, lParam);
 }
 
 LRESULT CALLBACK ComponentProc(HWND component, UINT message, WPARAM wParam, LPARAM lParam)
@@ -120,6 +137,10 @@ void CreateControls(HINSTANCE instance)
             gButtonProc = reinterpret_cast<WNDPROC>(
                 SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CheckBoxProc)));
             break;
+        case ControlKind::GroupBox:
+            gGroupBoxProc = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GroupBoxProc)));
+            break;
         case ControlKind::PushButton:
             SendMessageA(control, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(gButtonIcon));
             break;
@@ -180,6 +201,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: return OnControlColour(window, reinterpret_cast<HDC>(wParam));
     case WM_COMMAND: OnCommand(wParam, lParam); return 0;
+    case RunTaskMessage: reinterpret_cast<MainThreadTask>(wParam)(static_cast<std::intptr_t>(lParam)); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
     case WM_NCDESTROY: OnFinalDestroy(); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
@@ -245,6 +267,13 @@ void ShowShownControls()
         if (layout.shown && control != nullptr)
             ShowWindow(control, SW_SHOWNA);
     }
+}
+
+bool PostToMainThread(MainThreadTask task, std::intptr_t value)
+{
+    const HWND mainWindow = gMainWindow;
+    return mainWindow != nullptr &&
+           PostMessageA(mainWindow, RunTaskMessage, reinterpret_cast<WPARAM>(task), static_cast<LPARAM>(value));
 }
 
 HWND MainWindowHandle()
