@@ -51,9 +51,20 @@ LRESULT CALLBACK CheckBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
 LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_ERASEBKGND) {
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        // The group box lies beneath the check boxes it frames and does not
+        // clip them: leave their places alone.
+        for (HWND above = GetWindow(box, GW_HWNDPREV); above != nullptr; above = GetWindow(above, GW_HWNDPREV)) {
+            if (!IsWindowVisible(above))
+                continue;
+            RECT place;
+            GetWindowRect(above, &place);
+            MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&place), 2);
+            ExcludeClipRect(dc, place.left, place.top, place.right, place.bottom);
+        }
         RECT client;
         GetClientRect(box, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
         return 1;
     }
     return CallWindowProcA(gGroupBoxProc, box, message, wParam, lParam);
