@@ -24,6 +24,7 @@ std::atomic<HWND> gControls[ControlCount] = {};
 HFONT gLabelFont = nullptr;
 HICON gWindowIcon = nullptr;
 HICON gButtonIcon = nullptr;
+HWND gFocusWhenDeactivated = nullptr;
 WNDPROC gButtonProc = nullptr;
 WNDPROC gGroupBoxProc = nullptr;
 
@@ -186,6 +187,21 @@ BOOL OnEraseBackground(HWND window, HDC dc)
     return TRUE;
 }
 
+// The window keeps its focused control across a message box or a switch to
+// another program, as a dialog does, instead of ending with no focus at all.
+bool OnActivate(HWND window, WPARAM wParam)
+{
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        gFocusWhenDeactivated = focus != nullptr && IsChild(window, focus) ? focus : nullptr;
+        return false;
+    }
+    if (gFocusWhenDeactivated == nullptr || !IsChild(window, gFocusWhenDeactivated) || IsIconic(window))
+        return false;
+    SetFocus(gFocusWhenDeactivated);
+    return true;
+}
+
 void OnDestroy()
 {
     // Later calls from the diagnosis thread must find no window to act on.
@@ -212,6 +228,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN: return OnControlColour(window, reinterpret_cast<HDC>(wParam));
     case WM_COMMAND: OnCommand(wParam, lParam); return 0;
+    case WM_ACTIVATE:
+        if (OnActivate(window, wParam))
+            return 0;
+        return DefWindowProcA(window, message, wParam, lParam);
     case RunTaskMessage: reinterpret_cast<MainThreadTask>(wParam)(static_cast<std::intptr_t>(lParam)); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
     case WM_NCDESTROY: OnFinalDestroy(); return 0;

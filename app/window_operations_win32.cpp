@@ -13,8 +13,16 @@ HWND CheckBox(RepairItem item)
 
 MessageResult ShowBox(const Text& text, const Text& caption, UINT buttons)
 {
+    // Disabling the window for the box takes the focus from its control;
+    // give it back afterwards, so the keyboard goes on where it was.
+    const HWND mainWindow = MainWindowHandle();
+    const HWND focus = GetFocus();
     // No owner and task-modal: every window of this thread is disabled while the box is open.
     const int boxId = MessageBoxA(nullptr, text.c_str(), caption.c_str(), buttons | MB_TASKMODAL);
+    const HWND focusNow = GetFocus();
+    if (mainWindow != nullptr && focus != nullptr && IsChild(mainWindow, focus) &&
+        (focusNow == nullptr || focusNow == mainWindow))
+        SetFocus(focus);
     return MessageResultFromBoxId(boxId);
 }
 
