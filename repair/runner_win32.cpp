@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "app/main_window.h"
 #include "app/message_pump.h"
 #include "app/scoped_handle.h"
 #include "app/system_folder.h"
@@ -39,8 +40,13 @@ public:
     void WaitForActivity() override
     {
         // Sleeping here instead of polling at once leaves the processor to
-        // the very command being waited for.
-        MsgWaitForMultipleObjects(1, &process_, FALSE, 10, QS_ALLINPUT);
+        // the very command being waited for. Once the window is gone only
+        // the quit message is left in the queue, and it would end every
+        // wait at once: wait for the command alone then.
+        if (MainWindowHandle() == nullptr)
+            WaitForSingleObject(process_, 10);
+        else
+            MsgWaitForMultipleObjects(1, &process_, FALSE, 10, QS_ALLINPUT);
     }
 
     void DispatchMessages() override { DispatchPendingMessages(); }
