@@ -51,23 +51,12 @@ e2e_loopback_only
 mount -t tmpfs tmpfs /tmp
 e2e_resolution offline "$work"
 
-prefix="$work/prefix"
-mkdir -p "$prefix" "$work/upper" "$work/overlay-work"
-if ! mount -t overlay overlay -o "lowerdir=$template,upperdir=$work/upper,workdir=$work/overlay-work" \
-        "$prefix" 2>/dev/null; then
-    cp -a "$template/." "$prefix/"
-fi
-system32="$prefix/drive_c/windows/system32"
-for tool in sc netsh ipconfig; do
-    cp "$QUORVAN_WIN32_DIR/tool_substitute.exe" "$system32/$tool.exe"
-done
-mkdir -p "$system32/ipconfig" "$prefix/drive_c/e2e" "$prefix/drive_c/Program Files/Quorvan"
-cp "$QUORVAN_WIN32_DIR/tool_substitute.exe" "$system32/ipconfig/all.exe"
-cp "$QUORVAN_WIN32_DIR/quorvan.exe" "$bench_dir/minimal_window.exe" "$prefix/drive_c/Program Files/Quorvan/"
+e2e_scenario_prefix "$template" "$work"
+cp "$bench_dir/minimal_window.exe" "$E2E_PREFIX/drive_c/Program Files/Quorvan/"
 
 e2e_start_xvfb "$work"
-e2e_wine_env "$prefix"
-export WINEDLLOVERRIDES="sc.exe,netsh.exe,ipconfig.exe=n"
+e2e_wine_env "$E2E_PREFIX"
+e2e_substitutes_win
 # A first program brings up the prefix's own services, so neither measured
 # program pays for that.
 wine cmd.exe /c exit >/dev/null 2>&1 || true

@@ -87,3 +87,30 @@ e2e_cleanup() {
     done
     return 0
 }
+
+# e2e_scenario_prefix TEMPLATE WORK - a prefix of its own for one run, laid
+# over the template (copied where overlayfs is missing), with the tool
+# substitutes in system32 and quorvan.exe in C:\Program Files\Quorvan.
+# Sets E2E_PREFIX; the substitutes only win with WINEDLLOVERRIDES from
+# e2e_substitutes_win.
+e2e_scenario_prefix() {
+    E2E_PREFIX="$2/prefix"
+    mkdir -p "$E2E_PREFIX" "$2/upper" "$2/overlay-work"
+    if ! mount -t overlay overlay -o "lowerdir=$1,upperdir=$2/upper,workdir=$2/overlay-work" \
+            "$E2E_PREFIX" 2>/dev/null; then
+        cp -a "$1/." "$E2E_PREFIX/"
+    fi
+    system32="$E2E_PREFIX/drive_c/windows/system32"
+    for tool in sc netsh ipconfig; do
+        cp "$QUORVAN_WIN32_DIR/tool_substitute.exe" "$system32/$tool.exe"
+    done
+    # cmd.exe runs "ipconfig/all" as the relative path ipconfig\all.exe.
+    mkdir -p "$system32/ipconfig" "$E2E_PREFIX/drive_c/e2e" "$E2E_PREFIX/drive_c/Program Files/Quorvan"
+    cp "$QUORVAN_WIN32_DIR/tool_substitute.exe" "$system32/ipconfig/all.exe"
+    cp "$QUORVAN_WIN32_DIR/quorvan.exe" "$E2E_PREFIX/drive_c/Program Files/Quorvan/quorvan.exe"
+}
+
+# The substitutes must win over Wine's own sc, netsh and ipconfig.
+e2e_substitutes_win() {
+    export WINEDLLOVERRIDES="sc.exe,netsh.exe,ipconfig.exe=n"
+}

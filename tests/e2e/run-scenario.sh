@@ -47,27 +47,11 @@ trap 'exit 130' INT TERM
 e2e_loopback_only
 e2e_resolution "$mode" "$work"
 
-prefix="$work/prefix"
-mkdir -p "$prefix" "$work/upper" "$work/overlay-work"
-if ! mount -t overlay overlay -o "lowerdir=$template,upperdir=$work/upper,workdir=$work/overlay-work" \
-        "$prefix" 2>/dev/null; then
-    cp -a "$template/." "$prefix/"
-fi
-
-system32="$prefix/drive_c/windows/system32"
-for tool in sc netsh ipconfig; do
-    cp "$QUORVAN_WIN32_DIR/tool_substitute.exe" "$system32/$tool.exe"
-done
-# cmd.exe runs "ipconfig/all" as the relative path ipconfig\all.exe.
-mkdir -p "$system32/ipconfig" "$prefix/drive_c/e2e"
-cp "$QUORVAN_WIN32_DIR/tool_substitute.exe" "$system32/ipconfig/all.exe"
-mkdir -p "$prefix/drive_c/Program Files/Quorvan"
-cp "$QUORVAN_WIN32_DIR/quorvan.exe" "$prefix/drive_c/Program Files/Quorvan/quorvan.exe"
+e2e_scenario_prefix "$template" "$work"
 
 e2e_start_xvfb "$work"
-e2e_wine_env "$prefix"
-# The substitutes must win over Wine's own sc, netsh and ipconfig.
-export WINEDLLOVERRIDES="sc.exe,netsh.exe,ipconfig.exe=n"
+e2e_wine_env "$E2E_PREFIX"
+e2e_substitutes_win
 
 set +e
 timeout -k 5 "$E2E_DRIVER_TIMEOUT" wine "$QUORVAN_WIN32_DIR/qdriver.exe" "$scenario" \
