@@ -4,24 +4,6 @@
 #include "tests/e2e/driver/ui.h"
 #include "tests/e2e/driver/wait.h"
 
-namespace {
-
-struct Collect {
-    DWORD pid;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectProc(HWND hwnd, LPARAM lp) {
-    auto* c = reinterpret_cast<Collect*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == c->pid && IsWindowVisible(hwnd) && ClassOf(hwnd) == "#32770")
-        c->found.push_back(hwnd);
-    return TRUE;
-}
-
-}  // namespace
-
 MessageBoxInfo DescribeMessageBox(HWND box) {
     MessageBoxInfo info{};
     info.hwnd = box;
@@ -36,9 +18,7 @@ MessageBoxInfo DescribeMessageBox(HWND box) {
 }
 
 std::vector<HWND> MessageBoxesOf(DWORD pid) {
-    Collect c{pid, {}};
-    EnumWindows(CollectProc, reinterpret_cast<LPARAM>(&c));
-    return c.found;
+    return VisibleTopLevelsOf(pid, "#32770");
 }
 
 HWND WaitForMessageBox(DWORD pid, DWORD timeoutMs) {

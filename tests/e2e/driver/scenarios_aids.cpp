@@ -52,24 +52,9 @@ const Item kItems[] = {
 constexpr int kDhcpBox = 1013;
 constexpr int kDnsBox = 1012;
 
-struct Collect {
-    DWORD pid;
-    std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectBalloon(HWND hwnd, LPARAM lp) {
-    auto* c = reinterpret_cast<Collect*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == c->pid && IsWindowVisible(hwnd) && ClassOf(hwnd) == kBalloonClass) c->found.push_back(hwnd);
-    return TRUE;
-}
-
 // Every visible balloon of the program.
 std::vector<HWND> Balloons(DWORD pid) {
-    Collect c{pid, {}};
-    EnumWindows(CollectBalloon, reinterpret_cast<LPARAM>(&c));
-    return c.found;
+    return VisibleTopLevelsOf(pid, kBalloonClass);
 }
 
 // Waits for exactly one balloon showing the text; nullptr after the deadline.

@@ -66,3 +66,28 @@ HWND FocusOf(DWORD thread) {
 }
 
 HANDLE PropOf(HWND hwnd, const char* name) { return GetPropA(hwnd, name); }
+
+namespace {
+
+struct TopLevelSearch {
+    DWORD pid;
+    std::string className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM lp) {
+    auto* search = reinterpret_cast<TopLevelSearch*>(lp);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == search->pid && IsWindowVisible(hwnd) && ClassOf(hwnd) == search->className)
+        search->found.push_back(hwnd);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> VisibleTopLevelsOf(DWORD pid, const std::string& className) {
+    TopLevelSearch search{pid, className, {}};
+    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}

@@ -30,3 +30,5 @@ int CheckStateOf(HWND hwnd);
 // The keyboard focus of a thread's message queue.
 HWND FocusOf(DWORD thread);
 HANDLE PropOf(HWND hwnd, const char* name);
+// Visible top-level windows of a process with the given class, in z-order.
+std::vector<HWND> VisibleTopLevelsOf(DWORD pid, const std::string& className);
