@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/driver/ui.h"
 #include "tests/fixtures/tool_outputs.h"
 
 namespace {
@@ -82,27 +83,9 @@ bool PollUntil(DWORD timeoutMs, Condition condition, DWORD pollMs = 10) {
     return true;
 }
 
-struct FindArgs {
-    DWORD pid;
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK FindProc(HWND hwnd, LPARAM lp) {
-    auto* args = reinterpret_cast<FindArgs*>(lp);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char cls[64] = "";
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid != args->pid || !IsWindowVisible(hwnd) || lstrcmpA(cls, args->className) != 0) return TRUE;
-    args->found = hwnd;
-    return FALSE;
-}
-
 HWND VisibleWindow(DWORD pid, const char* className) {
-    FindArgs args{pid, className, nullptr};
-    EnumWindows(FindProc, reinterpret_cast<LPARAM>(&args));
-    return args.found;
+    const std::vector<HWND> found = VisibleTopLevelsOf(pid, className);
+    return found.empty() ? nullptr : found.front();
 }
 
 // Started as Explorer would: in its own folder, no arguments.

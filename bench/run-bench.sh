@@ -29,7 +29,8 @@ if [ "${1:-}" != --inside ]; then
     # Built like quorvan.exe: statically, for the GUI subsystem, stripped.
     flags="-std=c++17 -O2 -Wall -Wextra -finput-charset=UTF-8 -fexec-charset=GBK -I$E2E_ROOT -static -s"
     # shellcheck disable=SC2086
-    i686-w64-mingw32-g++ $flags -o "$bench_dir/bench_driver.exe" "$here/bench_driver.cpp"
+    i686-w64-mingw32-g++ $flags -o "$bench_dir/bench_driver.exe" "$here/bench_driver.cpp" \
+        "$E2E_ROOT/tests/e2e/driver/ui.cpp"
     # shellcheck disable=SC2086
     i686-w64-mingw32-g++ $flags -mwindows -o "$bench_dir/minimal_window.exe" "$here/minimal_window.cpp"
     template=${QUORVAN_E2E_TEMPLATE:-$E2E_ROOT/build/host/e2e/prefix-template}
