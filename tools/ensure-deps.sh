@@ -42,7 +42,7 @@ if [ -n "$missing" ]; then
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -qq
     # shellcheck disable=SC2086
-    apt-get install -y -qq --no-install-recommends $missing >/dev/null
+    apt-get install -y -qq $missing >/dev/null
 fi
 
 # A private locale directory keeps the system's locale archive untouched.
