@@ -158,44 +158,28 @@ void TrackHover(HWND button)
 
 LRESULT CALLBACK IconButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    LRESULT result;
-    switch (message) {
-    case WM_PAINT: {
+    if (message == WM_PAINT) {
         PAINTSTRUCT paint;
         PaintIconButton(button, BeginPaint(button, &paint));
         EndPaint(button, &paint);
         return 1;
     }
-    case WM_MOUSEMOVE:
-        result = CallPrevious(button, ButtonProcProperty, message, wParam, lParam);
-        TrackHover(button);
-        return result;
-    case WM_MOUSEHOVER:
-        result = CallPrevious(button, ButtonProcProperty, message, wParam, lParam);
-        SetDrawState(button, DrawStateHot);
-        return result;
-    case WM_MOUSELEAVE:
+    if (message == WM_MOUSELEAVE)
         gTrackedButton = nullptr;
-        result = CallPrevious(button, ButtonProcProperty, message, wParam, lParam);
-        SetDrawState(button, DrawStateNormal);
-        return result;
-    case WM_LBUTTONDOWN:
-        result = CallPrevious(button, ButtonProcProperty, message, wParam, lParam);
-        SetDrawState(button, DrawStatePressed);
-        return result;
-    case WM_LBUTTONUP:
-        // The click that the release sets off may run a long repair; the new
-        // look is decided from whatever state is stored once it has returned.
-        result = CallPrevious(button, ButtonProcProperty, message, wParam, lParam);
-        SetDrawState(button, DrawStateAfterRelease(GetDrawState(button)));
-        return result;
-    case WM_ENABLE:
-        result = CallPrevious(button, ButtonProcProperty, message, wParam, lParam);
-        SetDrawState(button, DrawStateAfterEnable(wParam != 0));
-        return result;
-    default:
-        return CallPrevious(button, ButtonProcProperty, message, wParam, lParam);
+    // The button's own procedure acts first; the look follows what it did.
+    const LRESULT result = CallPrevious(button, ButtonProcProperty, message, wParam, lParam);
+    switch (message) {
+    case WM_MOUSEMOVE: TrackHover(button); break;
+    case WM_MOUSEHOVER: SetDrawState(button, DrawStateHot); break;
+    case WM_MOUSELEAVE: SetDrawState(button, DrawStateNormal); break;
+    case WM_LBUTTONDOWN: SetDrawState(button, DrawStatePressed); break;
+    // The click that the release sets off may run a long repair; the new
+    // look is decided from whatever state is stored once it has returned.
+    case WM_LBUTTONUP: SetDrawState(button, DrawStateAfterRelease(GetDrawState(button))); break;
+    case WM_ENABLE: SetDrawState(button, DrawStateAfterEnable(wParam != 0)); break;
+    default: break;
     }
+    return result;
 }
 
 LRESULT CALLBACK IconButtonParentProc(HWND parent, UINT message, WPARAM wParam, LPARAM lParam)
