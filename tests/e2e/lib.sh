@@ -110,6 +110,22 @@ e2e_scenario_prefix() {
     cp "$QUORVAN_WIN32_DIR/quorvan.exe" "$E2E_PREFIX/drive_c/Program Files/Quorvan/quorvan.exe"
 }
 
+# e2e_keep_artefacts SCENARIO - the pictures the driver saved in
+# C:\e2e\artefacts, as PNG files in build/e2e-artefacts/SCENARIO; kept
+# only for scenarios that save some.
+e2e_keep_artefacts() {
+    from="$E2E_PREFIX/drive_c/e2e/artefacts"
+    [ -d "$from" ] || return 0
+    to="$E2E_ROOT/build/e2e-artefacts/$1"
+    rm -rf "$to"
+    mkdir -p "$to"
+    for bmp in "$from"/*.bmp; do
+        [ -f "$bmp" ] || continue
+        name=$(basename "$bmp" .bmp)
+        python3 "$E2E_DIR/bmp2png.py" "$bmp" "$to/$name.png" || return 1
+    done
+}
+
 # The substitutes must win over Wine's own sc, netsh and ipconfig.
 e2e_substitutes_win() {
     export WINEDLLOVERRIDES="sc.exe,netsh.exe,ipconfig.exe=n"

@@ -58,4 +58,5 @@ timeout -k 5 "$E2E_DRIVER_TIMEOUT" wine "$QUORVAN_WIN32_DIR/qdriver.exe" "$scena
     "$APP_DIR_WIN\\quorvan.exe"
 rc=$?
 [ $rc -eq 124 ] && echo "e2e: driver timed out after ${E2E_DRIVER_TIMEOUT}s" >&2
+e2e_keep_artefacts "$scenario" || { echo "e2e: could not keep the pictures" >&2; [ $rc -ne 0 ] || rc=1; }
 exit $rc

@@ -1,5 +1,7 @@
 #include "tests/e2e/driver/inprocess.h"
 
+#include "tests/e2e/driver/wait.h"
+
 #include <string>
 
 namespace {
@@ -14,9 +16,9 @@ HMODULE ProbeModule() {
     return module;
 }
 
-}  // namespace
-
-bool AskInProcess(HWND hwnd, UINT message, WPARAM wParam, LRESULT* answer) {
+// Hooks the window's thread for the length of one sent request, then waits
+// for the answer.
+bool CallProbe(HWND hwnd, const char* request, WPARAM wParam, DWORD timeoutMs, LRESULT* answer) {
     static LPARAM serial = 0;
     HMODULE module = ProbeModule();
     FARPROC hookProc = module ? GetProcAddress(module, "ProbeHook") : nullptr;
@@ -25,14 +27,28 @@ bool AskInProcess(HWND hwnd, UINT message, WPARAM wParam, LRESULT* answer) {
     HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(hookProc)), module,
                                    thread);
     if (!hook) return false;
-    const UINT probe = RegisterWindowMessageA("QuorvanE2EProbe");
     const LPARAM mine = ++serial;
     DWORD_PTR unused = 0;
-    const bool sent = SendMessageTimeoutA(hwnd, probe, WPARAM(message) << 16 | (wParam & 0xFFFF),
-                                          mine, SMTO_NORMAL, 5000, &unused) != 0;
+    const bool sent = SendMessageTimeoutA(hwnd, RegisterWindowMessageA(request), wParam, mine, SMTO_NORMAL,
+                                          5000, &unused) != 0;
     UnhookWindowsHookEx(hook);
-    if (!sent || GetPropA(hwnd, "QuorvanE2EProbeSerial") != reinterpret_cast<HANDLE>(mine))
+    if (!sent || !WaitUntil(timeoutMs, [&] {
+            return GetPropA(hwnd, "QuorvanE2EProbeSerial") == reinterpret_cast<HANDLE>(mine);
+        }, 50))
         return false;
     *answer = reinterpret_cast<LRESULT>(GetPropA(hwnd, "QuorvanE2EProbeAnswer"));
+    return true;
+}
+
+}  // namespace
+
+bool AskInProcess(HWND hwnd, UINT message, WPARAM wParam, LRESULT* answer) {
+    return CallProbe(hwnd, "QuorvanE2EProbe", WPARAM(message) << 16 | (wParam & 0xFFFF), 0, answer);
+}
+
+bool RepaintInProcess(HWND hwnd, int times, int* painted) {
+    LRESULT answer = 0;
+    if (!CallProbe(hwnd, "QuorvanE2ERepaint", WPARAM(times), 150000, &answer)) return false;
+    *painted = int(answer);
     return true;
 }

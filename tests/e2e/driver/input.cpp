@@ -28,7 +28,9 @@ void Send(std::vector<INPUT> inputs) {
     SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-void MoveTo(int x, int y) {
+}  // namespace
+
+void MovePointerTo(int x, int y) {
     const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
     // Absolute coordinates scale the primary screen to 0..65535; rounding
     // up lands on the pixel itself, and SetCursorPos pins it exactly.
@@ -37,28 +39,28 @@ void MoveTo(int x, int y) {
     SetCursorPos(x, y);
 }
 
-void MoveTo(HWND hwnd) {
+void MovePointerTo(HWND hwnd) {
     RECT r{};
     GetWindowRect(hwnd, &r);
-    MoveTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    MovePointerTo((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
-}  // namespace
+void PressLeft() { Send({Mouse(MOUSEEVENTF_LEFTDOWN)}); }
 
 void PressLeftAt(HWND hwnd) {
-    MoveTo(hwnd);
-    Send({Mouse(MOUSEEVENTF_LEFTDOWN)});
+    MovePointerTo(hwnd);
+    PressLeft();
 }
 
 void ReleaseLeft() { Send({Mouse(MOUSEEVENTF_LEFTUP)}); }
 
 void ClickCentre(HWND hwnd) {
-    MoveTo(hwnd);
+    MovePointerTo(hwnd);
     Send({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
 }
 
 void ClickAt(int x, int y) {
-    MoveTo(x, y);
+    MovePointerTo(x, y);
     Send({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
 }
 

@@ -6,6 +6,8 @@
 
 // Where the substitutes for sc, netsh and ipconfig read and write.
 constexpr char kCommandLog[] = "C:\\e2e\\commands.log";
+// Pictures kept after the scenario (see SaveArtefact).
+constexpr char kArtefactFolder[] = "C:\\e2e\\artefacts\\";
 
 bool WriteBytes(const std::string& path, const std::string& bytes);  // makes folders
 bool ReadBytes(const std::string& path, std::string* bytes);

@@ -118,6 +118,10 @@ void CheckControlsLookTheSame(HWND parent, const std::string& before, const std:
     }
 }
 
+bool SaveArtefact(const std::string& name, const std::string& bmp) {
+    return WriteBytes(std::string(kArtefactFolder) + name + ".bmp", bmp);
+}
+
 bool SaveQuorvanScreenshot(const char* path) {
     HWND main = nullptr;
     WaitUntil(kShowTimeoutMs, [&] {

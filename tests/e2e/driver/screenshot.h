@@ -18,6 +18,9 @@ std::string PixelsOf(const std::string& bmp, const RECT& part);
 // the focus, whose focus cue may come and go).
 void CheckControlsLookTheSame(HWND parent, const std::string& before, const std::string& after,
                               int skipId);
+// Keeps a picture for a person to look at: run-scenario.sh copies it, as
+// PNG, to build/e2e-artefacts/SCENARIO/NAME.png.
+bool SaveArtefact(const std::string& name, const std::string& bmp);
 // Waits for the program's main window (any process) and saves the screen
 // area it covers.
 bool SaveQuorvanScreenshot(const char* path);
