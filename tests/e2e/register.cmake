@@ -29,9 +29,9 @@ foreach(scenario_file IN LISTS E2E_SCENARIO_FILES)
         set(name "${CMAKE_MATCH_1}")
         set(mode "${CMAKE_MATCH_2}")
         add_test(NAME e2e.${name} COMMAND sh "${E2E_DIR}/run-scenario.sh" ${name} ${mode})
-        # run-scenario.sh stops the driver after 150 s, well inside this.
+        # run-scenario.sh stops the driver after 240 s, well inside this.
         set_tests_properties(e2e.${name} PROPERTIES
             ENVIRONMENT "${E2E_ENV}"
-            FIXTURES_REQUIRED e2e_prefix LABELS e2e TIMEOUT 200)
+            FIXTURES_REQUIRED e2e_prefix LABELS e2e TIMEOUT 300)
     endforeach()
 endforeach()

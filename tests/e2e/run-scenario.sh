@@ -15,7 +15,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 # The driver gives up well before the test runner's own time limit, so
 # clean-up always runs.
-E2E_DRIVER_TIMEOUT=${E2E_DRIVER_TIMEOUT:-150}
+E2E_DRIVER_TIMEOUT=${E2E_DRIVER_TIMEOUT:-240}
 APP_DIR_WIN='C:\Program Files\Quorvan'
 
 if [ "${1:-}" != --inside ]; then
