@@ -15,6 +15,8 @@
 #include "tests/e2e/driver/wait.h"
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -181,4 +183,79 @@ SCENARIO(repair_button_still_paints_after_40000_paintings, "online") {
     CHECK(LookAfterEnable(button, false) == disabled);
     CHECK(LookAfterEnable(button, true) == normal);
     CHECK(app.Answers(kUiTimeoutMs));
+}
+
+SCENARIO(repair_button_has_the_classic_face_without_visual_styles, "online") {
+    // Visual styles switched off for the user, as the Windows Classic theme does.
+    HKEY key = nullptr;
+    REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager", 0,
+                            nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS);
+    RegSetValueExA(key, "ThemeActive", 0, REG_SZ, reinterpret_cast<const BYTE*>("0"), 2);
+    RegCloseKey(key);
+
+    Quorvan app;
+    HWND main = app.StartInForeground();
+    HWND button = GetDlgItem(main, kRepairButton);
+    REQUIRE(button != nullptr);
+    MovePointerTo(0, 0);
+    const std::string normal = ClientAreaBmp(button);
+    SaveArtefact("classic-normal", normal);
+    CheckIconAndCaptionCentred(normal);
+    // The classic face is plain button face inside a raised edge.
+    const Picture face(normal);
+    CHECK_EQ(check::Hex(GetSysColor(COLOR_BTNFACE)), check::Hex(face.At(kFaceInset, kFaceInset)));
+    CHECK_EQ(check::Hex(GetSysColor(COLOR_BTNHIGHLIGHT)), check::Hex(face.At(0, 0)));
+
+    // Pressed on the classic face: icon and caption moved one pixel right
+    // and one down, pixel for pixel.  The pointer rests first, so the hover
+    // notice is used up before the press.
+    MovePointerTo(button);
+    CHECK(Reaches(button, kHot));
+    PressLeft();
+    CHECK(Reaches(button, kPressed));
+    const std::string pressed = ClientAreaBmp(button);
+    SaveArtefact("classic-pressed", pressed);
+    CHECK(SameInkMovedBy(Picture(normal), Picture(pressed), 1, 1, kFaceInset));
+
+    // Let go elsewhere: no click, and the look ends normal once the leave
+    // notice is in, before or after the release.
+    MovePointerTo(0, 0);
+    ReleaseLeft();
+    CHECK(Reaches(button, kNormal));
+    CHECK(MessageBoxesOf(app.Pid()).empty());
+    CHECK(ClientAreaBmp(button) == normal);
+
+    const std::string disabled = LookAfterEnable(button, false);
+    SaveArtefact("classic-disabled", disabled);
+    CHECK(disabled != normal);
+}
+
+SCENARIO(missing_theme_library_ends_the_program_with_an_error_box, "online") {
+    // Wine's own UxTheme disabled for the program: loading it fails.
+    HKEY key = nullptr;
+    REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\quorvan.exe\\DllOverrides", 0, nullptr,
+                            0, KEY_SET_VALUE, nullptr, &key, nullptr) == ERROR_SUCCESS);
+    RegSetValueExA(key, "uxtheme", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
+    RegCloseKey(key);
+    Quorvan app;
+    REQUIRE(app.Start());
+
+    // The first painting of the Repair button needs the theme functions.
+    HWND box = WaitForMessageBox(app.Pid(), kStartTimeoutMs);
+    REQUIRE(box != nullptr);
+    const MessageBoxInfo info = DescribeMessageBox(box);
+    CHECK(info.text.find("UxTheme.dll") != std::string::npos);
+    CHECK(info.text.find("OpenThemeData") != std::string::npos);
+    CHECK_EQ(std::vector<int>{IDOK}, info.buttons);
+    // Only one box, however often the window asks to be painted meanwhile.
+    HWND main = FindTopLevel(app.Pid(), "QuorvanMainWindow");
+    if (main != nullptr)
+        RedrawWindow(main, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Sleep(500);
+    CHECK_EQ(size_t(1), MessageBoxesOf(app.Pid()).size());
+
+    CHECK(PressMessageBoxButton(box, IDOK));
+    DWORD code = 0;
+    REQUIRE(app.WaitForExit(kUiTimeoutMs, &code));
+    CHECK_EQ(check::Hex(0xFFFFFFFF), check::Hex(code));
 }

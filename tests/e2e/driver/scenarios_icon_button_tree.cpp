@@ -127,6 +127,7 @@ SCENARIO(icon_button_walk_takes_over_each_icon_button_once, "online") {
     HWND container = CreateWindowExA(0, "IconButtonTestContainer", "", WS_CHILD | WS_VISIBLE, 0, 80, 200, 60, top,
                                      nullptr, GetModuleHandleA(nullptr), nullptr);
     HWND nested = Child(container, "Button", BS_PUSHBUTTON | BS_ICON, "", 10, 10, icon);
+
     SendMessageA(ownFont, WM_SETFONT, WPARAM(DefaultFont), FALSE);
     HFONT big = CreateFontA(24, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, nullptr);
     SendMessageA(bigFont, WM_SETFONT, WPARAM(big), FALSE);
