@@ -8,6 +8,7 @@
 #include "tests/e2e/driver/check.h"
 #include "tests/e2e/driver/picture.h"
 #include "tests/e2e/driver/scenario.h"
+#include "tests/e2e/driver/screenshot.h"
 
 #include <windows.h>
 
@@ -38,13 +39,15 @@ void RegisterTestClass(const char* name) {
     RegisterClassA(&wc);
 }
 
-HWND Child(HWND parent, const char* className, DWORD style, const char* text, int x, int y, HICON icon) {
-    HWND w = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, 80, 30, parent, nullptr,
-                             GetModuleHandleA(nullptr), nullptr);
-    if (icon) SendMessageA(w, className[0] == 'S' ? STM_SETICON : BM_SETIMAGE,
-                           className[0] == 'S' ? WPARAM(icon) : IMAGE_ICON,
-                           className[0] == 'S' ? 0 : LPARAM(icon));
-    return w;
+HWND Child(HWND parent, const char* className, DWORD style, const char* text, int x, int y) {
+    return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, 80, 30, parent, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+HWND IconButton(HWND parent, DWORD style, const char* text, int x, int y, HICON icon) {
+    HWND button = Child(parent, "Button", style | BS_ICON, text, x, y);
+    SendMessageA(button, BM_SETIMAGE, IMAGE_ICON, LPARAM(icon));
+    return button;
 }
 
 void Pump() {
@@ -74,13 +77,7 @@ std::string Rendered(HWND button, LRESULT* result = nullptr) {
     const LRESULT r = SendMessageA(GetParent(button), WM_DRAWITEM, item.CtlID, LPARAM(&item));
     if (result) *result = r;
     GdiFlush();
-    const DWORD stride = DWORD((rc.right * 3 + 3) & ~3);
-    BITMAPFILEHEADER bfh{};
-    bfh.bfType = 0x4D42;
-    bfh.bfOffBits = sizeof bfh + sizeof bih;
-    std::string bmp(reinterpret_cast<const char*>(&bfh), sizeof bfh);
-    bmp.append(reinterpret_cast<const char*>(&bih), sizeof bih);
-    bmp.append(static_cast<const char*>(bits), stride * DWORD(rc.bottom));
+    const std::string bmp = BmpFile(bih, bits);
     SelectObject(mem, old);
     DeleteObject(dib);
     DeleteDC(mem);
@@ -117,16 +114,17 @@ SCENARIO(icon_button_walk_takes_over_each_icon_button_once, "online") {
     HICON icon = HICON(LoadImageA(nullptr, IDI_APPLICATION, IMAGE_ICON, 16, 16, LR_SHARED));
     REQUIRE(icon != nullptr);
 
-    HWND normal = Child(top, "Button", BS_PUSHBUTTON | BS_ICON, "修复", 0, 0, icon);
-    HWND disabled = Child(top, "Button", BS_DEFPUSHBUTTON | BS_ICON | WS_DISABLED, "修复", 90, 0, icon);
-    HWND ownFont = Child(top, "Button", BS_PUSHBUTTON | BS_ICON, "修复", 180, 0, icon);
-    HWND bigFont = Child(top, "Button", BS_PUSHBUTTON | BS_ICON, "修复", 270, 0, icon);
-    HWND noIcon = Child(top, "Button", BS_PUSHBUTTON, "修复", 0, 40, nullptr);
-    HWND ownerDrawn = Child(top, "Button", BS_OWNERDRAW, "", 90, 40, nullptr);
-    HWND staticIcon = Child(top, "Static", SS_ICON, "", 180, 40, icon);
+    HWND normal = IconButton(top, BS_PUSHBUTTON, "修复", 0, 0, icon);
+    HWND disabled = IconButton(top, BS_DEFPUSHBUTTON | WS_DISABLED, "修复", 90, 0, icon);
+    HWND ownFont = IconButton(top, BS_PUSHBUTTON, "修复", 180, 0, icon);
+    HWND bigFont = IconButton(top, BS_PUSHBUTTON, "修复", 270, 0, icon);
+    HWND noIcon = Child(top, "Button", BS_PUSHBUTTON, "修复", 0, 40);
+    HWND ownerDrawn = Child(top, "Button", BS_OWNERDRAW, "", 90, 40);
+    HWND staticIcon = Child(top, "Static", SS_ICON, "", 180, 40);
+    SendMessageA(staticIcon, STM_SETICON, WPARAM(icon), 0);
     HWND container = CreateWindowExA(0, "IconButtonTestContainer", "", WS_CHILD | WS_VISIBLE, 0, 80, 200, 60, top,
                                      nullptr, GetModuleHandleA(nullptr), nullptr);
-    HWND nested = Child(container, "Button", BS_PUSHBUTTON | BS_ICON, "", 10, 10, icon);
+    HWND nested = IconButton(container, BS_PUSHBUTTON, "", 10, 10, icon);
 
     SendMessageA(ownFont, WM_SETFONT, WPARAM(DefaultFont), FALSE);
     HFONT big = CreateFontA(24, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, nullptr);

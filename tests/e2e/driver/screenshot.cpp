@@ -18,6 +18,18 @@ constexpr DWORD kShowTimeoutMs = 60000;
 
 }  // namespace
 
+std::string BmpFile(const BITMAPINFOHEADER& bih, const void* bits) {
+    const DWORD stride = DWORD((bih.biWidth * 3 + 3) & ~3), size = stride * DWORD(bih.biHeight);
+    BITMAPFILEHEADER bfh{};
+    bfh.bfType = 0x4D42;  // "BM"
+    bfh.bfOffBits = sizeof bfh + sizeof bih;
+    bfh.bfSize = bfh.bfOffBits + size;
+    std::string file(reinterpret_cast<const char*>(&bfh), sizeof bfh);
+    file.append(reinterpret_cast<const char*>(&bih), sizeof bih);
+    file.append(static_cast<const char*>(bits), size);
+    return file;
+}
+
 std::string ScreenBmp(const RECT& r) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     BITMAPINFOHEADER bih{};
@@ -35,14 +47,7 @@ std::string ScreenBmp(const RECT& r) {
     HGDIOBJ old = SelectObject(mem, dib);
     BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
     GdiFlush();
-    const DWORD stride = DWORD((w * 3 + 3) & ~3), size = stride * DWORD(h);
-    BITMAPFILEHEADER bfh{};
-    bfh.bfType = 0x4D42;  // "BM"
-    bfh.bfOffBits = sizeof bfh + sizeof bih;
-    bfh.bfSize = bfh.bfOffBits + size;
-    std::string file(reinterpret_cast<const char*>(&bfh), sizeof bfh);
-    file.append(reinterpret_cast<const char*>(&bih), sizeof bih);
-    file.append(static_cast<const char*>(bits), size);
+    const std::string file = BmpFile(bih, bits);
     SelectObject(mem, old);
     DeleteObject(dib);
     DeleteDC(mem);

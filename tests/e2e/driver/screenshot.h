@@ -4,6 +4,8 @@
 
 #include <string>
 
+// A 24-bit bottom-up DIB's header and pixels as the bytes of a BMP file.
+std::string BmpFile(const BITMAPINFOHEADER& header, const void* bits);
 // What the screen shows in a rectangle (screen coordinates), as the bytes
 // of a 24-bit BMP file.
 std::string ScreenBmp(const RECT& area);
