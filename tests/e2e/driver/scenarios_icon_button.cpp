@@ -48,6 +48,14 @@ std::string LookAfterEnable(HWND button, bool enable) {
     return ClientAreaBmp(button);
 }
 
+// The program started and in front, the pointer away from the Repair button.
+HWND StartAndFindRepairButton(Quorvan& app) {
+    HWND button = GetDlgItem(app.StartInForeground(), kRepairButton);
+    REQUIRE(button != nullptr);
+    MovePointerTo(0, 0);
+    return button;
+}
+
 bool Bluish(COLORREF c) { return GetBValue(c) > GetRValue(c) + 40; }
 bool Dark(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128; }
 
@@ -78,9 +86,8 @@ void CheckIconAndCaptionCentred(const std::string& bmp) {
 
 SCENARIO(repair_button_is_taken_over_at_start, "online") {
     Quorvan app;
-    HWND main = app.StartInForeground();
-    HWND button = GetDlgItem(main, kRepairButton);
-    REQUIRE(button != nullptr);
+    HWND button = StartAndFindRepairButton(app);
+    HWND main = GetParent(button);
 
     CHECK_EQ(check::Hex(BS_OWNERDRAW), check::Hex(GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK));
     CHECK(PropOf(button, "ButtonIcon_Proc") != nullptr);
@@ -101,7 +108,6 @@ SCENARIO(repair_button_is_taken_over_at_start, "online") {
     }
     CHECK(PropOf(main, "ButtonIcon_Proc") == nullptr);
 
-    MovePointerTo(0, 0);
     const std::string normal = ClientAreaBmp(button);
     SaveArtefact("normal", normal);
     CheckIconAndCaptionCentred(normal);
@@ -109,10 +115,7 @@ SCENARIO(repair_button_is_taken_over_at_start, "online") {
 
 SCENARIO(repair_button_looks_follow_hover_press_release_and_enabling, "online") {
     Quorvan app;
-    HWND main = app.StartInForeground();
-    HWND button = GetDlgItem(main, kRepairButton);
-    REQUIRE(button != nullptr);
-    MovePointerTo(0, 0);
+    HWND button = StartAndFindRepairButton(app);
     const std::string normal = ClientAreaBmp(button);
 
     // The hot look comes once the pointer has rested on the button.
@@ -165,10 +168,7 @@ SCENARIO(repair_button_looks_follow_hover_press_release_and_enabling, "online") 
 
 SCENARIO(repair_button_still_paints_after_40000_paintings, "online") {
     Quorvan app;
-    HWND main = app.StartInForeground();
-    HWND button = GetDlgItem(main, kRepairButton);
-    REQUIRE(button != nullptr);
-    MovePointerTo(0, 0);
+    HWND button = StartAndFindRepairButton(app);
     const std::string normal = ClientAreaBmp(button);
     const std::string disabled = LookAfterEnable(button, false);
     REQUIRE(LookAfterEnable(button, true) == normal);
@@ -194,10 +194,7 @@ SCENARIO(repair_button_has_the_classic_face_without_visual_styles, "online") {
     RegCloseKey(key);
 
     Quorvan app;
-    HWND main = app.StartInForeground();
-    HWND button = GetDlgItem(main, kRepairButton);
-    REQUIRE(button != nullptr);
-    MovePointerTo(0, 0);
+    HWND button = StartAndFindRepairButton(app);
     const std::string normal = ClientAreaBmp(button);
     SaveArtefact("classic-normal", normal);
     CheckIconAndCaptionCentred(normal);
