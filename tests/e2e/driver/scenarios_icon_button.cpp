@@ -41,7 +41,7 @@ void MovePointerOff(HWND button) {
     CHECK(Reaches(button, kNormal));
 }
 
-// The picture of the look `drawState` reached by enabling or disabling.
+// Enables or disables the button and returns the picture of the look that follows.
 std::string LookAfterEnable(HWND button, bool enable) {
     EnableWindow(button, enable ? TRUE : FALSE);
     CHECK(Reaches(button, enable ? kNormal : kDisabled));
@@ -67,8 +67,8 @@ void CheckIconAndCaptionCentred(const std::string& bmp) {
     REQUIRE(ink.right > ink.left);
     // Glyphs and the icon's own transparent rim leave a pixel or two of
     // their measured boxes blank.
-    CHECK(std::abs((ink.left - 0) - (picture.width - ink.right)) <= 3);
-    CHECK(std::abs((ink.top - 0) - (picture.height - ink.bottom)) <= 3);
+    CHECK(std::abs(ink.left - (picture.width - ink.right)) <= 3);
+    CHECK(std::abs(ink.top - (picture.height - ink.bottom)) <= 3);
     bool blueIcon = false, darkCaption = false, blueCaption = false;
     for (int y = ink.top; y < ink.bottom; ++y) {
         for (int x = ink.left; x < ink.left + kIconSize; ++x) blueIcon = blueIcon || Bluish(picture.At(x, y));
